@@ -9,7 +9,9 @@
 #include <QNetworkReply>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
 
 namespace pelorin::testing {
 
@@ -17,6 +19,8 @@ Standin::Standin() {
     process_.setProgram(QStringLiteral(KUMOVI_STANDIN_PATH));
     process_.setArguments({"--port", "0"});
     process_.setProcessChannelMode(QProcess::SeparateChannels);
+    // Ends with the test process even when that one aborts.
+    process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process_.start();
     if (!process_.waitForStarted(5000))
         return;

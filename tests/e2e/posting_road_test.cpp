@@ -128,6 +128,12 @@ TEST_F(PostingRoadTest, TypedSpotReachesTheServiceAsTyped) {
                  ".selectedOptions[0]).backgroundColor"),
               kLightGreen);
 
+    // xvfb-run -a env PELORIN_SCREENSHOT=posting-page.png e2e_tests keeps a picture.
+    if (const QString shot = qEnvironmentVariable("PELORIN_SCREENSHOT"); !shot.isEmpty()) {
+        QTest::qWait(300); // let the rewritten body paint
+        EXPECT_TRUE(form_->grab().save(shot));
+    }
+
     ASSERT_TRUE(LoadedBy([&] { Js("document.getElementsByName('Submit')[0].click()"); }));
     const QJsonArray received = QJsonDocument::fromJson(standin_.Submissions()).array();
     ASSERT_EQ(received.size(), 1);
