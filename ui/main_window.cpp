@@ -478,7 +478,7 @@ bool TForm1::FormClose() {
         return true;
     const QString path = QString::fromStdString(settings::FullPath(settingsPath_.toStdString()));
     const QString message = QStringLiteral("%1 に書き込めません").arg(path);
-    std::fprintf(stderr, "pelorin: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "pelorin: %s\n", message.toUtf8().constData());
     QMessageBox::critical(this, QStringLiteral("Pelorin"), message);
     return false;
 }
