@@ -331,6 +331,10 @@ TEST_F(MainWindowTest, ControlsCaptionsAndHints) {
     EXPECT_EQ(f.Panel1->height(), 75);
     EXPECT_EQ(f.combo_OperationMode->itemText(6), Utf8("設・常置場所 (固定局)"));
     EXPECT_EQ(f.combo_MODE->itemText(12), "TV Stn");
+    for (QComboBox* c : {f.combo_CALL, f.combo_Freq, f.combo_QTH, f.combo_Comments}) {
+        EXPECT_NE(c->completer(), nullptr) << "automatic completion stays on";
+        EXPECT_EQ(c->insertPolicy(), QComboBox::NoInsert);
+    }
 
     // Controls without a hint of their own show the panel's, for 5 s.
     for (QWidget* w : std::vector<QWidget*>{f.Label1, f.combo_CALL, f.radio_RmkNone, f.Panel1}) {
