@@ -52,6 +52,9 @@ double ReadDouble(std::string_view s) {
         ++i;
     }
     std::string_view rest = s.substr(i);
+    // from_chars would take a second sign; strtod reads no number then.
+    if (!rest.empty() && rest.front() == '-')
+        return 0.0;
     auto format = std::chars_format::general;
     // "0x" starts a hexadecimal float only when a hex digit (or ".hexdigit")
     // follows; otherwise strtod reads the lone 0.
@@ -67,7 +70,7 @@ double ReadDouble(std::string_view s) {
     double value = 0;
     auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value, format);
     if (ec == std::errc::invalid_argument)
-        return negative ? -0.0 : 0.0;
+        return 0.0; // no number at all: strtod gives +0 even after a "-"
     if (ec == std::errc::result_out_of_range)
         value = OutOfRange(rest.substr(0, static_cast<std::size_t>(ptr - rest.data())), format);
     return negative ? -value : value;

@@ -22,11 +22,12 @@ public:
     void Append(std::string_view bytes) {
         if (storage_.size() - end_ < bytes.size()) {
             // Move the bytes back to the front room, then grow if needed.
-            const std::size_t size = Size();
-            if (begin_ != room_ && size > 0)
+            if (begin_ > room_) {
+                const std::size_t size = Size();
                 std::memmove(storage_.data() + room_, storage_.data() + begin_, size);
-            begin_ = room_;
-            end_ = room_ + size;
+                begin_ = room_;
+                end_ = room_ + size;
+            }
             if (storage_.size() - end_ < bytes.size())
                 storage_.resize(std::max(2 * storage_.size(), end_ + bytes.size()));
         }

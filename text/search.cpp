@@ -5,8 +5,8 @@
 namespace pelorin::text {
 
 bool IsCp932Boundary(std::string_view text, std::size_t pos, std::size_t known) {
-    if (pos <= known)
-        return pos == known;
+    if (pos <= known || pos >= text.size())
+        return pos == known || pos == text.size();
     // Bytes that cannot lead a double-byte character always end one, so the
     // character boundary right after the last such byte is certain; from
     // there, lead-range bytes pair up.

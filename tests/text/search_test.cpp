@@ -94,3 +94,9 @@ TEST(Find, BoundaryRuleHoldsInLongTexts) {
     EXPECT_EQ(Find(text, "\\", 0, Encoding::Utf8), 1u);
     EXPECT_EQ(ReplaceAll(text, "\\", "/").substr(real), "/" + kHyo);
 }
+
+TEST(IsCp932Boundary, TheEndIsABoundaryEvenAfterALoneLeadByte) {
+    EXPECT_TRUE(IsCp932Boundary("a\x95", 2));
+    EXPECT_FALSE(IsCp932Boundary("a\x95\x5C", 2));
+    EXPECT_TRUE(IsCp932Boundary("a\x95\x5C", 3));
+}
