@@ -153,8 +153,13 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                seconds_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (run.error_occurred)
+                continue;
+            // With --benchmark_repetitions the median stands for the runs.
+            if (run.run_type == Run::RT_Iteration)
+                last_[run.run_name.str()] = run.GetAdjustedCPUTime();
+            else if (run.aggregate_name == "median")
+                median_[run.run_name.str()] = run.GetAdjustedCPUTime();
         }
     }
 
@@ -179,11 +184,16 @@ public:
 
 private:
     double Time(const std::string& path, std::size_t size) const {
-        const auto it = seconds_.find(path + "/" + std::to_string(size));
-        return it == seconds_.end() ? 0 : it->second;
+        const std::string name = path + "/" + std::to_string(size);
+        for (const auto* times : {&median_, &last_}) {
+            if (const auto it = times->find(name); it != times->end())
+                return it->second;
+        }
+        return 0;
     }
 
-    std::map<std::string, double> seconds_;
+    std::map<std::string, double> median_;
+    std::map<std::string, double> last_;
 };
 
 } // namespace
