@@ -8,10 +8,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-${FUZZ_SECONDS:-30}}
 build=$root/build-fuzz
 
+mkdir -p "$build"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPELORIN_BUILD_FUZZ=ON -DPELORIN_BUILD_GUI=OFF -DPELORIN_BUILD_TESTS=OFF \
-    -DPELORIN_BUILD_BENCH=OFF -DPELORIN_BUILD_WIN32=OFF >"$build.configure.log" 2>&1 ||
-    { cat "$build.configure.log"; exit 1; }
+    -DPELORIN_BUILD_BENCH=OFF -DPELORIN_BUILD_WIN32=OFF >"$build/configure.log" 2>&1 ||
+    { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j2
 
 failed=0

@@ -40,6 +40,30 @@ double OutOfRange(std::string_view digits, std::chars_format format) {
     return digits[e + 1] == '-' ? 0.0 : HUGE_VAL;
 }
 
+// The hexadecimal number at the start of `s`, cut before a "p" that starts
+// no exponent: some from_chars take "p+-1" as an exponent, strtod does not.
+std::string_view HexNumberPrefix(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && IsHexDigit(s[i]))
+        ++i;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsHexDigit(s[i]))
+            ++i;
+    }
+    if (i < s.size() && (s[i] == 'p' || s[i] == 'P')) {
+        std::size_t e = i + 1;
+        if (e < s.size() && (s[e] == '+' || s[e] == '-'))
+            ++e;
+        if (e < s.size() && IsDigit(s[e])) {
+            while (e < s.size() && IsDigit(s[e]))
+                ++e;
+            return s.substr(0, e);
+        }
+    }
+    return s.substr(0, i);
+}
+
 } // namespace
 
 double ReadDouble(std::string_view s) {
@@ -63,7 +87,7 @@ double ReadDouble(std::string_view s) {
         const bool hexFollows = (!after.empty() && IsHexDigit(after[0])) ||
                                 (after.size() >= 2 && after[0] == '.' && IsHexDigit(after[1]));
         if (hexFollows) {
-            rest = after;
+            rest = HexNumberPrefix(after);
             format = std::chars_format::hex;
         }
     }

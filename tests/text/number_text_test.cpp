@@ -30,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadDoubleTest,
                                            DoubleCase{"", 0}, DoubleCase{"abc", 0},
                                            DoubleCase{"\xEF\xBC\x97", 0}, DoubleCase{"0x10", 16},
                                            DoubleCase{"0xg", 0}, DoubleCase{"- 5", 0},
-                                           DoubleCase{"--55", 0}, DoubleCase{"+-5", 0}));
+                                           DoubleCase{"--55", 0}, DoubleCase{"+-5", 0},
+                                           DoubleCase{"0x6p+-1", 6}, DoubleCase{"0x1p+2x", 4}));
 
 TEST(ReadDouble, SpecialValuesAndRangeLikeStrtod) {
     EXPECT_TRUE(std::isinf(ReadDouble("inf")));
