@@ -40,6 +40,30 @@ double OutOfRange(std::string_view digits, std::chars_format format) {
     return digits[e + 1] == '-' ? 0.0 : HUGE_VAL;
 }
 
+// The hexadecimal number at the start of `s`, cut before a "p" that starts
+// no exponent: some from_chars take "p+-1" as an exponent, strtod does not.
+std::string_view HexNumberPrefix(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && IsHexDigit(s[i]))
+        ++i;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsHexDigit(s[i]))
+            ++i;
+    }
+    if (i < s.size() && (s[i] == 'p' || s[i] == 'P')) {
+        std::size_t e = i + 1;
+        if (e < s.size() && (s[e] == '+' || s[e] == '-'))
+            ++e;
+        if (e < s.size() && IsDigit(s[e])) {
+            while (e < s.size() && IsDigit(s[e]))
+                ++e;
+            return s.substr(0, e);
+        }
+    }
+    return s.substr(0, i);
+}
+
 } // namespace
 
 double ReadDouble(std::string_view s) {
@@ -52,6 +76,9 @@ double ReadDouble(std::string_view s) {
         ++i;
     }
     std::string_view rest = s.substr(i);
+    // from_chars would take a second sign; strtod reads no number then.
+    if (!rest.empty() && rest.front() == '-')
+        return 0.0;
     auto format = std::chars_format::general;
     // "0x" starts a hexadecimal float only when a hex digit (or ".hexdigit")
     // follows; otherwise strtod reads the lone 0.
@@ -60,14 +87,14 @@ double ReadDouble(std::string_view s) {
         const bool hexFollows = (!after.empty() && IsHexDigit(after[0])) ||
                                 (after.size() >= 2 && after[0] == '.' && IsHexDigit(after[1]));
         if (hexFollows) {
-            rest = after;
+            rest = HexNumberPrefix(after);
             format = std::chars_format::hex;
         }
     }
     double value = 0;
     auto [ptr, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value, format);
     if (ec == std::errc::invalid_argument)
-        return negative ? -0.0 : 0.0;
+        return 0.0; // no number at all: strtod gives +0 even after a "-"
     if (ec == std::errc::result_out_of_range)
         value = OutOfRange(rest.substr(0, static_cast<std::size_t>(ptr - rest.data())), format);
     return negative ? -value : value;

@@ -18,8 +18,8 @@ double ReadDouble(std::string_view s);
 std::int32_t ReadLong(std::string_view s);
 
 // printf-style formatting, independent of the user's locale.
-std::string FormatInt(std::int64_t value);          // "%d"
-std::string FormatZeroPadded2(std::int64_t value);  // "%02d"
-std::string FormatFixed1(double value);             // "%.1f"
+std::string FormatInt(std::int64_t value);         // "%d"
+std::string FormatZeroPadded2(std::int64_t value); // "%02d"
+std::string FormatFixed1(double value);            // "%.1f"
 
 } // namespace pelorin::text

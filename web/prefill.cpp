@@ -1,6 +1,7 @@
 #include "web/prefill.h"
 
 #include "text/cp932_codec.h"
+#include "text/replace_pipeline.h"
 #include "text/trim.h"
 #include "web/html_escape.h"
 
@@ -41,31 +42,6 @@ constexpr std::string_view kPasswordMarker = "name=Password";
 constexpr std::string_view kReporterLocation = "name=QTHFrom";
 constexpr std::string_view kReporterShield = "name=***From";
 
-// Applies replace-all steps one after the other. Two buffers take turns so
-// that a step without a match costs no copy and a large page is not
-// allocated anew for every step.
-class Rewrite {
-public:
-    Rewrite(std::string_view page, Encoding encoding) : view_(page), encoding_(encoding) {}
-
-    void Step(std::string_view search, std::string_view replacement) {
-        if (text::ReplaceAllInto(view_, search, replacement, spare_, encoding_)) {
-            current_.swap(spare_);
-            view_ = current_;
-            rewritten_ = true;
-        }
-    }
-
-    std::string Result() && { return rewritten_ ? std::move(current_) : std::string(view_); }
-
-private:
-    bool rewritten_ = false;
-    std::string_view view_;
-    std::string current_;
-    std::string spare_;
-    Encoding encoding_;
-};
-
 std::string_view StyleOf(const SpotEntry& entry) {
     return entry.confirmed ? kConfirmedStyle : kUnconfirmedStyle;
 }
@@ -84,31 +60,32 @@ template <typename... Pieces> std::string Join(const Pieces&... pieces) {
 }
 
 // A value attribute and a style placed before the ">" that ends an input.
-void FillBefore(Rewrite& rewrite, std::string_view marker, const SpotEntry& entry) {
+void FillBefore(text::ReplacePipeline& rewrite, std::string_view marker, const SpotEntry& entry) {
     const std::string_view value = text::Trim(entry.value);
     if (!value.empty())
-        rewrite.Step(marker, Join(ValueAttribute(value), marker));
-    rewrite.Step(marker, Join(StyleOf(entry), marker));
+        rewrite.AddStep(marker, Join(ValueAttribute(value), marker));
+    rewrite.AddStep(marker, Join(StyleOf(entry), marker));
 }
 
 // A value attribute after the name attribute, a style before it.
-void FillAfterName(Rewrite& rewrite, std::string_view marker, const SpotEntry& entry) {
+void FillAfterName(text::ReplacePipeline& rewrite, std::string_view marker,
+                   const SpotEntry& entry) {
     const std::string_view value = text::Trim(entry.value);
     if (!value.empty())
-        rewrite.Step(marker, Join(marker, ValueAttribute(value)));
-    rewrite.Step(marker, Join(StyleOf(entry), marker));
+        rewrite.AddStep(marker, Join(marker, ValueAttribute(value)));
+    rewrite.AddStep(marker, Join(StyleOf(entry), marker));
 }
 
 // Selects the option whose text is the value. No selection, no steps.
-void SelectOption(Rewrite& rewrite, const SpotEntry& entry) {
+void SelectOption(text::ReplacePipeline& rewrite, const SpotEntry& entry) {
     const std::string_view value = text::Trim(entry.value);
     if (value.empty())
         return;
     // The page holds the option text as the browser serialises it.
     const std::string marker =
         Join(std::string_view(">"), EscapeElementText(value), std::string_view("<"));
-    rewrite.Step(marker, Join(kSelection, marker));
-    rewrite.Step(marker, Join(StyleOf(entry), marker));
+    rewrite.AddStep(marker, Join(kSelection, marker));
+    rewrite.AddStep(marker, Join(StyleOf(entry), marker));
 }
 
 } // namespace
@@ -116,18 +93,18 @@ void SelectOption(Rewrite& rewrite, const SpotEntry& entry) {
 std::string PrefillPostingPage(std::string_view page, const SpotSnapshot& spot,
                                text::Encoding encoding) {
     const PageTexts& texts = TextsFor(encoding);
-    Rewrite rewrite(page, encoding);
+    text::ReplacePipeline rewrite(encoding);
     FillBefore(rewrite, texts.callsignMarker, spot.callsign);
     FillBefore(rewrite, texts.frequencyMarker, spot.frequency);
     SelectOption(rewrite, spot.operatingStyle);
     SelectOption(rewrite, spot.mode);
     // The reporter's own location begins with the location marker.
-    rewrite.Step(kReporterLocation, kReporterShield);
+    rewrite.AddStep(kReporterLocation, kReporterShield);
     FillAfterName(rewrite, kLocationMarker, spot.location);
-    rewrite.Step(kReporterShield, kReporterLocation);
+    rewrite.AddStep(kReporterShield, kReporterLocation);
     FillAfterName(rewrite, kCommentMarker, spot.comment);
     FillAfterName(rewrite, kPasswordMarker, spot.password);
-    return std::move(rewrite).Result();
+    return rewrite.Run(page);
 }
 
 } // namespace pelorin::web

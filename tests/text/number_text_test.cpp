@@ -29,7 +29,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadDoubleTest,
                                            DoubleCase{".5", 0.5}, DoubleCase{"5.", 5},
                                            DoubleCase{"", 0}, DoubleCase{"abc", 0},
                                            DoubleCase{"\xEF\xBC\x97", 0}, DoubleCase{"0x10", 16},
-                                           DoubleCase{"0xg", 0}, DoubleCase{"- 5", 0}));
+                                           DoubleCase{"0xg", 0}, DoubleCase{"- 5", 0},
+                                           DoubleCase{"--55", 0}, DoubleCase{"+-5", 0},
+                                           DoubleCase{"0x6p+-1", 6}, DoubleCase{"0x1p+2x", 4}));
 
 TEST(ReadDouble, SpecialValuesAndRangeLikeStrtod) {
     EXPECT_TRUE(std::isinf(ReadDouble("inf")));
@@ -37,6 +39,10 @@ TEST(ReadDouble, SpecialValuesAndRangeLikeStrtod) {
     EXPECT_EQ(ReadDouble("1e999"), HUGE_VAL);
     EXPECT_EQ(ReadDouble("-1e999"), -HUGE_VAL);
     EXPECT_EQ(ReadDouble("1e-999"), 0.0);
+    // A sign without a number reads as +0, as strtod does: "-0.0" would
+    // show when the reading is formatted again.
+    EXPECT_FALSE(std::signbit(ReadDouble("- 5")));
+    EXPECT_TRUE(std::signbit(ReadDouble("-0")));
 }
 
 TEST(NumberText, IgnoresADecimalCommaLocale) {

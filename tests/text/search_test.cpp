@@ -66,10 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReplaceCase{"aaaa", "aa", "b", "bb"},
                       // inserted text holding the pattern is not scanned again
                       ReplaceCase{"xax", "a", "aa", "xaax"},
-                      ReplaceCase{">CW<>CW<", ">CW<", " selected>CW<", " selected>CW< selected>CW<"},
+                      ReplaceCase{">CW<>CW<", ">CW<", " selected>CW<",
+                                  " selected>CW< selected>CW<"},
                       ReplaceCase{"no match", "zz", "y", "no match"},
-                      ReplaceCase{"abc", "", "y", "abc"},
-                      ReplaceCase{"   ", "  ", " ", "  "},
+                      ReplaceCase{"abc", "", "y", "abc"}, ReplaceCase{"   ", "  ", " ", "  "},
                       ReplaceCase{"a!b!", "!", "", "ab"},
                       ReplaceCase{kHyo + "\\" + kHyo, "\\", "/", kHyo + "/" + kHyo}));
 
@@ -80,4 +80,23 @@ TEST(ReplaceAll, IsLinearOnManyMatches) {
         text += "ab" + kSo;
     const std::string out = ReplaceAll(text, "b", "bb");
     EXPECT_EQ(out.size(), text.size() + 200000);
+}
+
+TEST(Find, BoundaryRuleHoldsInLongTexts) {
+    // Long enough that the scan samples the text to pick its anchor byte.
+    std::string text;
+    for (int i = 0; i < 5000; ++i)
+        text += kHyo + "<x>";
+    const std::size_t real = text.size();
+    text += "\\" + kHyo;
+    EXPECT_EQ(Find(text, "\\"), real);
+    EXPECT_EQ(Find(text, "x>\\"), real - 2);
+    EXPECT_EQ(Find(text, "\\", 0, Encoding::Utf8), 1u);
+    EXPECT_EQ(ReplaceAll(text, "\\", "/").substr(real), "/" + kHyo);
+}
+
+TEST(IsCp932Boundary, TheEndIsABoundaryEvenAfterALoneLeadByte) {
+    EXPECT_TRUE(IsCp932Boundary("a\x95", 2));
+    EXPECT_FALSE(IsCp932Boundary("a\x95\x5C", 2));
+    EXPECT_TRUE(IsCp932Boundary("a\x95\x5C", 3));
 }
