@@ -35,4 +35,10 @@ inline bool Contains(std::string_view text, std::string_view pattern,
 std::string ReplaceAll(std::string_view text, std::string_view pattern,
                        std::string_view replacement, Encoding encoding = Encoding::Cp932);
 
+// The same pass, written into `out` (its storage is reused) only when the
+// pattern occurs; `out` is left alone otherwise. Returns whether it occurred.
+// `out` must not hold `text`.
+bool ReplaceAllInto(std::string_view text, std::string_view pattern, std::string_view replacement,
+                    std::string& out, Encoding encoding = Encoding::Cp932);
+
 } // namespace pelorin::text

@@ -1,8 +1,8 @@
 #include "ui/hamlog_button.h"
 
-#include <memory>
-
 #include "ui/reference_list_window.h"
+
+#include <memory>
 
 namespace pelorin::ui {
 
@@ -15,9 +15,8 @@ void ApplyQueryResult(TForm2& form2, const hamlog::HamlogQueryResult& result) {
         form2.SelectRow(static_cast<int>(*result.selectRow));
 }
 
-HamlogButton::HamlogButton(TForm2& form2, hamlog::ListColumnTable& columns,
-                           MainWindowState state, HamlogQueryThread::PortFactory makePort,
-                           QObject* parent)
+HamlogButton::HamlogButton(TForm2& form2, hamlog::ListColumnTable& columns, MainWindowState state,
+                           HamlogQueryThread::PortFactory makePort, QObject* parent)
     : QObject(parent), form2_(form2), columns_(columns), state_(std::move(state)),
       query_(std::move(makePort)) {}
 
@@ -32,15 +31,13 @@ void HamlogButton::Button4Click() {
 
     auto result = std::make_shared<hamlog::HamlogQueryResult>();
     const std::string oldVersions = state_.oldVersionList ? state_.oldVersionList() : std::string();
-    query_.Run(
-        [result, oldVersions](hamlog::HamlogPort& port) {
-            *result = hamlog::QueryHamlog(port, oldVersions);
-        },
-        this,
-        [this, result] {
-            ApplyQueryResult(form2_, *result);
-            emit QueryApplied();
-        });
+    query_.Run([result, oldVersions](
+                   hamlog::HamlogPort& port) { *result = hamlog::QueryHamlog(port, oldVersions); },
+               this,
+               [this, result] {
+                   ApplyQueryResult(form2_, *result);
+                   emit QueryApplied();
+               });
 }
 
 } // namespace pelorin::ui

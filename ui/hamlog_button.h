@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
-#include <string>
-
 #include "hamlog/hamlog_query.h"
 #include "hamlog/list_columns.h"
 #include "ui/hamlog_query_thread.h"
+
+#include <QObject>
+#include <functional>
+#include <string>
 
 namespace pelorin::ui {
 

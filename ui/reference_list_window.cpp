@@ -1,6 +1,6 @@
 #include "ui/reference_list_window.h"
 
-#include "text/cp932_codec.h"
+#include "ui/cp932_text.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -18,14 +18,6 @@ constexpr int kColumnCount = static_cast<int>(hamlog::kListColumns.size());
 const char16_t kShownCaption[] = u"Pelorin v1.24  - Hamlog参照リスト";
 const char16_t kHint[] = u"Enterキーまたはダブルクリックで確定 （ ESCキーで戻る、 "
                          u"CALLが空白は参照リストに表示されない ）";
-
-QString FromCp932(std::string_view cp932) {
-    return QString::fromStdString(text::Cp932ToUtf8(cp932));
-}
-
-std::string ToCp932(const QString& s) {
-    return text::Utf8ToCp932(s.toStdString());
-}
 
 // The list's fonts, with Japanese fonts of this system behind them.
 QFont JapaneseFont(const QString& first, const QString& fallback) {
@@ -142,7 +134,7 @@ void TForm2::ClearRows() {
     ListView1->setRowCount(0);
 }
 
-void TForm2::AddRow(std::string_view caption, const ReferenceRowItems& items) {
+void TForm2::AddRow(std::string_view caption, const hamlog::RecordFields& items) {
     const int row = ListView1->rowCount();
     ListView1->insertRow(row);
     ListView1->setItem(row, 0, new QTableWidgetItem(FromCp932(caption)));
@@ -171,8 +163,8 @@ std::string TForm2::RowCaption(int index) const {
     return item ? ToCp932(item->text()) : std::string();
 }
 
-ReferenceRowItems TForm2::RowItems(int index) const {
-    ReferenceRowItems items;
+hamlog::RecordFields TForm2::RowItems(int index) const {
+    hamlog::RecordFields items;
     for (std::size_t k = 0; k < items.size(); ++k) {
         const QTableWidgetItem* item = ListView1->item(index, static_cast<int>(k) + 1);
         if (item)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "hamlog/list_columns.h"
+#include "hamlog/record_fields.h"
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,9 +11,6 @@
 class QTableWidget;
 
 namespace pelorin::ui {
-
-// The 14 record texts of one reference row (Call .. Remarks2), code page 932.
-using ReferenceRowItems = std::array<std::string, 14>;
 
 // The Hamlog reference list: a top-level window that stays on top, holds the
 // rows of the last query and hands a picked row to the pick handler.
@@ -28,13 +25,13 @@ public:
 
     // Rows, with code page 932 texts.
     void ClearRows();
-    void AddRow(std::string_view caption, const ReferenceRowItems& items);
+    void AddRow(std::string_view caption, const hamlog::RecordFields& items);
     int RowCount() const;
     void SelectRow(int index);
     // -1 when no row is selected.
     int SelectedRow() const;
     std::string RowCaption(int index) const;
-    ReferenceRowItems RowItems(int index) const;
+    hamlog::RecordFields RowItems(int index) const;
 
     // Runs the pick handler (the record mapping), with or without a selected row.
     void ApplyPickedRecord();

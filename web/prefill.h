@@ -26,7 +26,10 @@ struct SpotSnapshot {
 };
 
 // Rewrites a posting page so its form holds the spot, each field marked with
-// its confirmation colour. Page, values and result share one encoding.
+// its confirmation colour: 16 replace-all steps at fixed markers. Page,
+// values and result share one encoding; on code page 932 a marker never
+// matches from the second byte of a character. Values are trimmed and
+// inserted HTML-escaped, so the form submits exactly what the user typed.
 std::string PrefillPostingPage(std::string_view page, const SpotSnapshot& spot,
                                text::Encoding encoding);
 

@@ -1,12 +1,12 @@
-#include <QTableWidget>
-#include <QTest>
-#include <future>
-#include <gtest/gtest.h>
-
 #include "cp932_literal.h"
 #include "fake_hamlog.h"
 #include "ui/hamlog_button.h"
 #include "ui/reference_list_window.h"
+
+#include <QTableWidget>
+#include <QTest>
+#include <future>
+#include <gtest/gtest.h>
 
 namespace pelorin::ui {
 namespace {

@@ -25,8 +25,8 @@ protected:
     }
 };
 
-ReferenceRowItems Items(std::string_view call) {
-    ReferenceRowItems items;
+hamlog::RecordFields Items(std::string_view call) {
+    hamlog::RecordFields items;
     items[0] = std::string(call);
     items[11] = text::Utf8ToCp932("埼玉県");
     return items;
