@@ -417,7 +417,8 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button4Click() {
-    // The Hamlog query is wired by the Hamlog code.
+    if (OnButton4Click)
+        OnButton4Click();
 }
 
 void TForm1::Button5Click() {
