@@ -2,18 +2,22 @@
 #include "app/executable_path.h"
 #include "app/guard_name.h"
 #include "app/instance_guard.h"
+#include "app/launch_options.h"
 #include "app/pelorin_application.h"
 #include "app/raise_channel.h"
 #include "app/run_guarded.h"
 #include "settings/settings_path.h"
 #include "ui/main_window.h"
 #include "ui/program_state.h"
+#include "web/qt/engine_environment.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <memory>
+#include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -45,14 +49,20 @@ QString SettingsPathFor(const std::string& executablePath) {
 
 int RunProgram(int& argc, char** argv, const std::string& executablePath,
                const std::string& guardName) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Read before the application object takes its own options out of argv.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const app::LaunchOptions options =
+        app::ReadLaunchOptions(arguments, PELORIN_DEFAULT_SERVICE_URL);
+    browser::PrepareWebEngine();
     app::PelorinApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Pelorin"));
 
     ui::ProgramState state;
     ui::TForm1 form1(state, SettingsPathFor(executablePath));
-    // Command-line options (--service URL, /textout) are read here; unknown
-    // arguments are ignored.
+    form1.SetServiceBase(QString::fromStdString(options.serviceBase));
+    if (options.dumpPages)
+        form1.SetPageDumpFolder(
+            QFileInfo(QString::fromStdString(executablePath)).absolutePath().toStdString());
 
     // The reference list window (TForm2) is created here, after Form1.
 

@@ -102,6 +102,7 @@ TForm1::TForm1(ProgramState& state, QString settingsPath, QWidget* parent)
     : QWidget(parent), state_(state), settingsPath_(std::move(settingsPath)) {
     setObjectName(QStringLiteral("Form1"));
     BuildControls();
+    SetUpBrowser(); // main_window_browser.cpp
     FormCreate();
 }
 
@@ -406,23 +407,9 @@ void TForm1::edt_PasswordChange(QObject*) {
         SetConfirmed(edt_Password, false);
 }
 
-void TForm1::Button1Click() {
-    // The posting page is opened by the browser wiring; here only the
-    // "ready to open" mark goes.
-    SetButton1Bold(false);
-}
-
-void TForm1::Button2Click() {
-    // The callsign search is wired by the browser code.
-}
-
 void TForm1::Button4Click() {
     if (OnButton4Click)
         OnButton4Click();
-}
-
-void TForm1::Button5Click() {
-    // Stopping the browser is wired by the browser code.
 }
 
 void TForm1::Button3Click() {

@@ -1,16 +1,25 @@
 #pragma once
 
 #include "ui/program_state.h"
+#include "web/prefill.h"
 
 #include <QString>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QUrl;
 class QWebEngineView;
+
+namespace pelorin::browser {
+class PostingBrowser;
+}
 
 namespace pelorin::ui {
 
@@ -31,6 +40,17 @@ public:
 
     // The posting page's address, kept in the hidden edt_URL.
     void SetPostingPageAddress(const QString& address);
+
+    // Browser side (main_window_browser.cpp). The service's base address
+    // (scheme, host, port) gives the posting page and the search page.
+    void SetServiceBase(const QString& base);
+    // Dump each page read into this folder; none when empty.
+    void SetPageDumpFolder(std::optional<std::filesystem::path> folder);
+    browser::PostingBrowser* Browser() const { return browser_; }
+    // The seven spot fields as the posting page receives them (UTF-8).
+    web::SpotSnapshot TakeSpotSnapshot() const;
+    // Opens an address in the user's default web browser; tests replace it.
+    std::function<void(const QUrl&)> OpenInDefaultBrowser;
 
     void LoadSettings();
     // False when the file cannot be written; the old file is then untouched.
@@ -108,6 +128,7 @@ protected:
 
 private:
     void BuildControls();
+    void SetUpBrowser();
     void FormCreate();
     // Runs SaveSettings; false (with the message shown) when it failed.
     bool FormClose();
@@ -117,6 +138,9 @@ private:
     ProgramState& state_;
     QString settingsPath_;
     bool freqPopupJustClosed_ = false;
+    browser::PostingBrowser* browser_ = nullptr;
+    QString serviceBase_;
+    std::optional<std::filesystem::path> pageDumpFolder_;
 };
 
 // "Pelorin v1.24", 65 blanks, the credit line.
