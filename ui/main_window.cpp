@@ -4,7 +4,6 @@
 #include "spot/spot_items.h"
 #include "spot/spot_rules.h"
 #include "text/trim.h"
-#include "ui/capitals_validator.h"
 #include "ui/cp932_text.h"
 #include "ui/field_colour.h"
 #include "ui/history_combo.h"
@@ -73,7 +72,6 @@ QComboBox* MakeHistoryCombo(QWidget* parent, const char* name, int left, int top
     // Only AddToHistory grows the list; Enter adds nothing by itself.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxCount(std::numeric_limits<int>::max());
-    combo->lineEdit()->setValidator(new CapitalsValidator(combo));
     combo->setFont(MinchoFont());
     return combo;
 }
@@ -267,12 +265,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
-    char key = 0;
-    if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter)
-        key = keyEvent->modifiers().testFlag(Qt::ControlModifier) ? '\n' : '\r';
-    else if (keyEvent->text().size() == 1 && keyEvent->text().front().unicode() < 0x80)
-        key = static_cast<char>(keyEvent->text().front().unicode());
-
+    if (keyEvent->key() != Qt::Key_Return && keyEvent->key() != Qt::Key_Enter) {
+        if (!IsCapitalsField(watched))
+            return false;
+        // Capitals: a typed a-z arrives as its capital. Text the program
+        // writes into the field is left as it is.
+        QString typed = keyEvent->text();
+        bool lower = false;
+        for (QChar& c : typed)
+            if (c >= u'a' && c <= u'z') {
+                c = QChar(c.unicode() - u'a' + u'A');
+                lower = true;
+            }
+        if (!lower)
+            return false;
+        QKeyEvent capital(QEvent::KeyPress, keyEvent->key(), keyEvent->modifiers(), typed,
+                          keyEvent->isAutoRepeat(), static_cast<ushort>(keyEvent->count()));
+        QCoreApplication::sendEvent(watched, &capital);
+        return true;
+    }
+    // Ctrl+Enter types a line feed, not Enter.
+    char key = keyEvent->modifiers().testFlag(Qt::ControlModifier) ? '\n' : '\r';
     if (watched == combo_CALL)
         combo_CALLKeyPress(watched, key);
     else if (watched == combo_Freq)
@@ -288,6 +301,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     else if (watched == edt_Password)
         edt_PasswordKeyPress(watched, key);
     return false; // never consumed
+}
+
+bool TForm1::IsCapitalsField(const QObject* watched) const {
+    return watched == combo_CALL || watched == combo_Freq || watched == combo_QTH ||
+           watched == combo_Comments;
 }
 
 bool TForm1::HoldsFocus(const QWidget* field) const {
@@ -448,7 +466,7 @@ bool TForm1::FormClose() {
         return true;
     const QString path = QString::fromStdString(settings::FullPath(settingsPath_.toStdString()));
     const QString message = QStringLiteral("%1 に書き込めません").arg(path);
-    std::fprintf(stderr, "pelorin: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "pelorin: %s\n", message.toUtf8().constData());
     QMessageBox::critical(this, QStringLiteral("Pelorin"), message);
     return false;
 }

@@ -132,6 +132,7 @@ private:
     void FormCreate();
     // Runs SaveSettings; false (with the message shown) when it failed.
     bool FormClose();
+    bool IsCapitalsField(const QObject* watched) const;
     void MoveFocus(QWidget* field);
     void SetButton1Bold(bool bold);
 

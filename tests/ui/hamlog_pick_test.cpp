@@ -127,7 +127,8 @@ TEST_F(HamlogPickTest, CommentsThatStillCarryRsOrARoadsideStationWantALook) {
     };
     const Case cases[] = {
         {"first QSO", true}, // inside a word too
-        {"道の駅 QSO", true},
+        {"RSGB member", true}, {"道の駅 QSO", true},
+        {"Rsx GOOD", false}, // mixed case is not looked for
         {"GOOD", false},
     };
     for (const Case& c : cases) {
