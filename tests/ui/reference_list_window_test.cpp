@@ -41,6 +41,9 @@ TEST_F(ReferenceListWindowTest, StartsHiddenWithCaptionsAndDefaultWidths) {
         EXPECT_EQ(form.ListView1->columnWidth(i), column.defaultWidth);
     }
     EXPECT_EQ(form.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(form.ListView1->toolTip(),
+              QString::fromUtf8("Enterキーまたはダブルクリックで確定 （ ESCキーで戻る、 "
+                                "CALLが空白は参照リストに表示されない ）"));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
