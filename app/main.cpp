@@ -7,6 +7,8 @@
 #include "app/raise_channel.h"
 #include "app/run_guarded.h"
 #include "settings/settings_path.h"
+#include "ui/hamlog_link.h"
+#include "ui/hamlog_platform_port.h"
 #include "ui/main_window.h"
 #include "ui/program_state.h"
 #include "web/qt/engine_environment.h"
@@ -64,7 +66,8 @@ int RunProgram(int& argc, char** argv, const std::string& executablePath,
         form1.SetPageDumpFolder(
             QFileInfo(QString::fromStdString(executablePath)).absolutePath().toStdString());
 
-    // The reference list window (TForm2) is created here, after Form1.
+    // The reference list window (TForm2), after Form1; hidden until the Hamlog button.
+    ui::ConnectHamlog(form1, ui::MakePlatformHamlogPort);
 
     // Closing Form1 ends the program even while other windows are open.
     QObject::connect(&form1, &ui::TForm1::Closed, &application, &QCoreApplication::quit);

@@ -426,7 +426,8 @@ void TForm1::edt_PasswordChange(QObject*) {
 }
 
 void TForm1::Button4Click() {
-    // The Hamlog query is wired by the Hamlog code.
+    if (OnButton4Click)
+        OnButton4Click();
 }
 
 void TForm1::Button3Click() {

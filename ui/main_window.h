@@ -108,6 +108,9 @@ public:
     QPushButton* Button5 = nullptr;
     QWebEngineView* CppWebBrowser1 = nullptr;
 
+    // What the Hamlog button does; the Hamlog code sets it.
+    std::function<void()> OnButton4Click;
+
 public slots:
     void Button1Click(); // cluster button
     void Button2Click(); // search
