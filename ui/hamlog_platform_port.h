@@ -10,11 +10,4 @@ namespace pelorin::ui {
 // bridge beside the program (or $PELORIN_HAMLOG_BRIDGE), run under Wine.
 std::unique_ptr<hamlog::HamlogPort> MakePlatformHamlogPort();
 
-// Marks every descriptor above stderr close-on-exec. Wine's own processes
-// (started with the first Wine program) live as long as the wineserver; an
-// inherited descriptor, such as the browser engine's link to its helper
-// processes, would keep those helpers running after the program has ended.
-// Nothing on Windows.
-void KeepDescriptorsFromChildProcesses();
-
 } // namespace pelorin::ui

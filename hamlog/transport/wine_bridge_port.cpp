@@ -147,6 +147,10 @@ bool WineBridgePort::Start() {
         options_.stderrPath.empty() ? std::string("/dev/null") : options_.stderrPath;
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorPath.c_str(),
                                      O_WRONLY | O_CREAT | O_APPEND, 0600);
+    // Wine's own processes outlive the bridge (they live as long as the
+    // wineserver); anything else of ours they inherited, such as the browser
+    // engine's link to its helper processes, would keep those alive for good.
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t none;

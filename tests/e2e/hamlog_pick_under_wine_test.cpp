@@ -92,8 +92,6 @@ protected:
         form2_ = link.form2;
         button_ = link.button;
         form1_->show();
-        // The substitutes are Wine programs too.
-        ui::KeepDescriptorsFromChildProcesses();
     }
 
     // Presses the Hamlog button and waits for the rows.

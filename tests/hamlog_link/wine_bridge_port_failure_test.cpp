@@ -3,6 +3,7 @@
 
 #include "hamlog/transport/wine_bridge_port.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -176,3 +177,26 @@ TEST(DefaultBridgePath, PrefersTheEnvironmentThenBesideTheExecutable) {
 }
 
 } // namespace
+
+// Wine's own processes outlive the bridge: they must not hold what the
+// program has open (the browser engine's helpers would never end).
+TEST_F(StandInBridge, BridgeInheritsNoDescriptorOfTheProgram) {
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0); // deliberately without close-on-exec
+    const std::filesystem::path listing =
+        std::filesystem::temp_directory_path() / ("pelorin-fds-" + std::to_string(getpid()));
+    WineBridgePort port(
+        Options("ls /proc/$$/fd > '" + listing.string() + "'\n" + kGreet + kWorkingLoop));
+    EXPECT_EQ(CountWindows(port), 1u);
+
+    std::ifstream in(listing);
+    std::vector<int> inherited;
+    for (int fd; in >> fd;)
+        inherited.push_back(fd);
+    EXPECT_FALSE(inherited.empty());
+    EXPECT_EQ(std::count(inherited.begin(), inherited.end(), ends[0]), 0);
+    EXPECT_EQ(std::count(inherited.begin(), inherited.end(), ends[1]), 0);
+    close(ends[0]);
+    close(ends[1]);
+    std::filesystem::remove(listing);
+}
