@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hamlog/hamlog_protocol.h"
 #include "hamlog/list_columns.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ bool RealShiftAndCtrlHeld();
 
 // The process-wide state the windows share. Texts are code page 932 bytes.
 struct ProgramState {
-    std::string OldVersionList = "5.21,5.22,5.23,5.24,5.25,5.26,5.27,5.28,5.29";
+    std::string OldVersionList{hamlog::kDefaultOldVersionList};
     std::string HamlogFreqText;
     std::string HamlogModeText;
     bool HamlogPicked = false;
