@@ -21,13 +21,14 @@ HamlogButton::HamlogButton(TForm2& form2, hamlog::ListColumnTable& columns, Main
       query_(std::move(makePort)) {}
 
 void HamlogButton::Button4Click() {
-    if (query_.Busy())
-        return;
     if (state_.shiftAndCtrlHeld && state_.shiftAndCtrlHeld())
         columns_.ResetToDefaults();
     form2_.show();
     form2_.raise();
     form2_.activateWindow();
+    // The running query fills the list when it ends; a second would repeat it.
+    if (query_.Busy())
+        return;
 
     auto result = std::make_shared<hamlog::HamlogQueryResult>();
     const std::string oldVersions = state_.oldVersionList ? state_.oldVersionList() : std::string();

@@ -18,7 +18,7 @@ void ApplyQueryResult(TForm2& form2, const hamlog::HamlogQueryResult& result);
 
 // The Hamlog button: shows the reference list and fills it from Hamlog. The
 // query runs on the query thread, so a hung Hamlog leaves the windows
-// responsive; a press while a query runs is ignored.
+// responsive; a press while a query runs only shows the list again.
 class HamlogButton : public QObject {
     Q_OBJECT
 

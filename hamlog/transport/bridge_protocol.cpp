@@ -1,5 +1,7 @@
 #include "hamlog/transport/bridge_protocol.h"
 
+#include "hamlog/transport/hex_digit.h"
+
 #include <charconv>
 #include <vector>
 
@@ -29,19 +31,6 @@ template <typename Int> std::optional<Int> ParseNumber(std::string_view word) {
         return std::nullopt;
     }
     return value;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 // Byte fields that must be present (class name, title, request data).
@@ -80,8 +69,8 @@ std::optional<std::optional<std::string>> ParseHexField(std::string_view field) 
     std::string bytes;
     bytes.reserve(field.size() / 2);
     for (std::size_t i = 1; i < field.size(); i += 2) {
-        const int high = HexDigit(field[i]);
-        const int low = HexDigit(field[i + 1]);
+        const int high = HexDigitValue(field[i]);
+        const int low = HexDigitValue(field[i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }

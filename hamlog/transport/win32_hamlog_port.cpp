@@ -1,5 +1,7 @@
 #include "hamlog/transport/win32_hamlog_port.h"
 
+#include "hamlog/hamlog_protocol.h"
+
 #include <climits>
 #include <memory>
 #include <vector>
@@ -13,7 +15,6 @@ namespace {
 // UTF-16 and converted explicitly; on a Japanese system this equals the A calls.
 constexpr UINT kTextCodePage = 932;
 constexpr int kNameLimit = 1023; // characters including the terminating NUL
-constexpr std::size_t kTitleByteLimit = 1022;
 
 std::string ToCp932(const wchar_t* text, int length) {
     if (length <= 0) {
@@ -39,7 +40,7 @@ std::string TitleOf(HWND hwnd) {
     int length = GetWindowTextW(hwnd, buffer, kNameLimit);
     std::string title = ToCp932(buffer, length);
     // Keep the byte limit of the A call without cutting a double-byte character.
-    while (title.size() > kTitleByteLimit && length > 0) {
+    while (title.size() > kMaxTitleBytes && length > 0) {
         title = ToCp932(buffer, --length);
     }
     return title;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hamlog/transport/hex_digit.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -7,19 +9,6 @@
 // The escapes of the substitute Hamlog's scenario texts, titles and log:
 // \r \n \t \\ and \xHH, so any bytes fit on one line of text.
 namespace pelorin::tools {
-
-inline int ScenarioHexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 inline std::string UnescapeScenarioText(std::string_view in) {
     std::string out;
@@ -35,10 +24,10 @@ inline std::string UnescapeScenarioText(std::string_view in) {
             out.push_back('\n');
         } else if (next == 't') {
             out.push_back('\t');
-        } else if (next == 'x' && i + 2 < in.size() && ScenarioHexValue(in[i + 1]) >= 0 &&
-                   ScenarioHexValue(in[i + 2]) >= 0) {
-            out.push_back(
-                static_cast<char>(ScenarioHexValue(in[i + 1]) * 16 + ScenarioHexValue(in[i + 2])));
+        } else if (next == 'x' && i + 2 < in.size() && hamlog::HexDigitValue(in[i + 1]) >= 0 &&
+                   hamlog::HexDigitValue(in[i + 2]) >= 0) {
+            out.push_back(static_cast<char>(hamlog::HexDigitValue(in[i + 1]) * 16 +
+                                            hamlog::HexDigitValue(in[i + 2])));
             i += 2;
         } else {
             out.push_back(next);
