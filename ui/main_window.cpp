@@ -230,9 +230,13 @@ void TForm1::BuildControls() {
     // The user's own edits of the frequency: typing, and a pick from its list.
     connect(combo_Freq->lineEdit(), &QLineEdit::textEdited, this,
             [this] { combo_FreqChange(combo_Freq); });
+    // A pick from its list, or a step through it with the arrow keys or the
+    // wheel. Leaving the field also activates the entry equal to the text,
+    // which the program may have written: that changes nothing and counts not.
     combo_Freq->view()->installEventFilter(this);
     connect(combo_Freq, &QComboBox::activated, this, [this] {
-        if (freqPopupJustClosed_)
+        if (freqPopupJustClosed_ ||
+            (freqTextBeforeInput_ && *freqTextBeforeInput_ != combo_Freq->currentText()))
             combo_FreqChange(combo_Freq);
     });
 
@@ -261,6 +265,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             QTimer::singleShot(0, this, [this] { freqPopupJustClosed_ = false; });
         }
         return false;
+    }
+    if (watched == combo_Freq &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel)) {
+        freqTextBeforeInput_ = combo_Freq->currentText();
+        QTimer::singleShot(0, this, [this] { freqTextBeforeInput_.reset(); });
     }
     if (event->type() != QEvent::KeyPress)
         return false;
