@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 #include "text/cp932_codec.h"
 
+#include <QClipboard>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -59,6 +60,16 @@ TEST_F(MainWindowTest, ManualRoadFromCallsignToClusterButton) {
     EXPECT_EQ(Items(f.combo_Freq), List{"7020.5"});
     EXPECT_EQ(Items(f.combo_QTH), List{text::Utf8ToCp932("東京")});
     EXPECT_EQ(f.edt_Password->text(), "pw"); // the password is not in capitals
+}
+
+TEST_F(MainWindowTest, PastedTextIsInCapitalsToo) {
+    TForm1& f = Open();
+    QApplication::clipboard()->setText("ja1abc/m");
+    Focus(f.combo_CALL);
+    QTest::keyClick(f.combo_CALL, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.combo_CALL->currentText(), "JA1ABC/M");
+    Enter();
+    EXPECT_EQ(f.combo_OperationMode->currentIndex(), 2);
 }
 
 TEST_F(MainWindowTest, ShortCallsignStaysThenOneMoreLetterPasses) {
