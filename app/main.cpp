@@ -5,7 +5,6 @@
 #include "app/launch_options.h"
 #include "app/pelorin_application.h"
 #include "app/raise_channel.h"
-#include "app/run_guarded.h"
 #include "settings/settings_path.h"
 #include "ui/hamlog_link.h"
 #include "ui/hamlog_platform_port.h"
@@ -49,14 +48,11 @@ QString SettingsPathFor(const std::string& executablePath) {
     return path;
 }
 
-int RunProgram(int& argc, char** argv, const std::string& executablePath,
+// Runs inside the application that RunApplication holds.
+int RunProgram(const std::vector<std::string>& arguments, const std::string& executablePath,
                const std::string& guardName) {
-    // Read before the application object takes its own options out of argv.
-    const std::vector<std::string> arguments(argv, argv + argc);
     const app::LaunchOptions options =
         app::ReadLaunchOptions(arguments, PELORIN_DEFAULT_SERVICE_URL);
-    browser::PrepareWebEngine();
-    app::PelorinApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Pelorin"));
 
     ui::ProgramState state;
@@ -70,7 +66,7 @@ int RunProgram(int& argc, char** argv, const std::string& executablePath,
     ui::ConnectHamlog(form1, ui::MakePlatformHamlogPort);
 
     // Closing Form1 ends the program even while other windows are open.
-    QObject::connect(&form1, &ui::TForm1::Closed, &application, &QCoreApplication::quit);
+    QObject::connect(&form1, &ui::TForm1::Closed, qApp, &QCoreApplication::quit);
     app::RaiseListener raise(QString::fromStdString(app::RaiseChannelName(guardName)), [&form1] {
         if (form1.isMinimized())
             form1.showNormal();
@@ -80,7 +76,7 @@ int RunProgram(int& argc, char** argv, const std::string& executablePath,
     app::CloseOnTerminationSignals(&form1, [&form1] { form1.close(); });
 
     form1.show();
-    return application.exec();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -96,6 +92,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    return app::RunGuarded([&] { return RunProgram(argc, argv, executablePath, guardName); },
-                           [](const std::string& message) { app::ShowException(message); });
+    // Read before the application object takes its own options out of argv.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    browser::PrepareWebEngine();
+    return app::RunApplication(argc, argv,
+                               [&] { return RunProgram(arguments, executablePath, guardName); });
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
+#include <string>
 
 namespace pelorin::app {
 
@@ -14,5 +16,11 @@ public:
 
 // The standard error box: the message under the program's title.
 void ShowException(const std::string& message);
+
+// Creates the application and runs `body` under RunGuarded. An exception that
+// escapes `body` is reported while the application still exists, so that its
+// error box can be shown at all; the exit code is then 2.
+int RunApplication(int& argc, char** argv, const std::function<int()>& body,
+                   const std::function<void(const std::string&)>& report = ShowException);
 
 } // namespace pelorin::app

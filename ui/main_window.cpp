@@ -86,6 +86,14 @@ QComboBox* MakeFixedList(QWidget* parent, const char* name, int left, int top, i
     return combo;
 }
 
+// Capitals: ASCII a-z only, as the rules match ASCII suffixes.
+QString AsciiCapitals(QString text) {
+    for (QChar& c : text)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    return text;
+}
+
 } // namespace
 
 const QString TForm1::kPanelHint =
@@ -221,6 +229,20 @@ void TForm1::BuildControls() {
           static_cast<QWidget*>(edt_Password)})
         field->installEventFilter(this);
 
+    // Pasted or dropped text is the user's too; text the program writes is
+    // not an edit and stays as it is.
+    for (QComboBox* field : {combo_CALL, combo_Freq, combo_QTH, combo_Comments}) {
+        QLineEdit* edit = field->lineEdit();
+        connect(edit, &QLineEdit::textEdited, this, [edit](const QString& text) {
+            const QString capitals = AsciiCapitals(text);
+            if (capitals == text)
+                return;
+            const int cursor = edit->cursorPosition();
+            edit->setText(capitals);
+            edit->setCursorPosition(cursor);
+        });
+    }
+
     // activated comes from the user's choices only, never from setCurrentIndex.
     connect(combo_OperationMode, &QComboBox::activated, this,
             [this] { combo_OperationModeChange(combo_OperationMode); });
@@ -230,9 +252,13 @@ void TForm1::BuildControls() {
     // The user's own edits of the frequency: typing, and a pick from its list.
     connect(combo_Freq->lineEdit(), &QLineEdit::textEdited, this,
             [this] { combo_FreqChange(combo_Freq); });
+    // A pick from its list, or a step through it with the arrow keys or the
+    // wheel. Leaving the field also activates the entry equal to the text,
+    // which the program may have written: that changes nothing and counts not.
     combo_Freq->view()->installEventFilter(this);
     connect(combo_Freq, &QComboBox::activated, this, [this] {
-        if (freqPopupJustClosed_)
+        if (freqPopupJustClosed_ ||
+            (freqTextBeforeInput_ && *freqTextBeforeInput_ != combo_Freq->currentText()))
             combo_FreqChange(combo_Freq);
     });
 
@@ -262,6 +288,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    if (watched == combo_Freq &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::Wheel)) {
+        freqTextBeforeInput_ = combo_Freq->currentText();
+        QTimer::singleShot(0, this, [this] { freqTextBeforeInput_.reset(); });
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -270,14 +301,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return false;
         // Capitals: a typed a-z arrives as its capital. Text the program
         // writes into the field is left as it is.
-        QString typed = keyEvent->text();
-        bool lower = false;
-        for (QChar& c : typed)
-            if (c >= u'a' && c <= u'z') {
-                c = QChar(c.unicode() - u'a' + u'A');
-                lower = true;
-            }
-        if (!lower)
+        const QString typed = AsciiCapitals(keyEvent->text());
+        if (typed == keyEvent->text())
             return false;
         QKeyEvent capital(QEvent::KeyPress, keyEvent->key(), keyEvent->modifiers(), typed,
                           keyEvent->isAutoRepeat(), static_cast<ushort>(keyEvent->count()));

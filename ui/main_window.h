@@ -139,6 +139,8 @@ private:
     ProgramState& state_;
     QString settingsPath_;
     bool freqPopupJustClosed_ = false;
+    // The frequency text as the user's key press or wheel turn found it.
+    std::optional<QString> freqTextBeforeInput_;
     browser::PostingBrowser* browser_ = nullptr;
     QString serviceBase_;
     std::optional<std::filesystem::path> pageDumpFolder_;

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 #include "text/cp932_codec.h"
 
+#include <QClipboard>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -59,6 +60,16 @@ TEST_F(MainWindowTest, ManualRoadFromCallsignToClusterButton) {
     EXPECT_EQ(Items(f.combo_Freq), List{"7020.5"});
     EXPECT_EQ(Items(f.combo_QTH), List{text::Utf8ToCp932("東京")});
     EXPECT_EQ(f.edt_Password->text(), "pw"); // the password is not in capitals
+}
+
+TEST_F(MainWindowTest, PastedTextIsInCapitalsToo) {
+    TForm1& f = Open();
+    QApplication::clipboard()->setText("ja1abc/m");
+    Focus(f.combo_CALL);
+    QTest::keyClick(f.combo_CALL, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.combo_CALL->currentText(), "JA1ABC/M");
+    Enter();
+    EXPECT_EQ(f.combo_OperationMode->currentIndex(), 2);
 }
 
 TEST_F(MainWindowTest, ShortCallsignStaysThenOneMoreLetterPasses) {
@@ -264,6 +275,35 @@ TEST_F(MainWindowTest, OnlyTheUsersFrequencyEditEndsThePick) {
     EXPECT_FALSE(f.combo_Freq->view()->isVisible());
     EXPECT_EQ(f.combo_Freq->currentText(), "7003.3");
     EXPECT_FALSE(state_.HamlogPicked);
+
+    // Stepping through the list with the arrow keys or the wheel is one too.
+    // Each step comes as a later input event, after the loop has run.
+    f.combo_Freq->insertItem(0, "14020");
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down}) {
+        QCoreApplication::processEvents();
+        state_.HamlogPicked = true;
+        const QString before = f.combo_Freq->currentText();
+        QTest::keyClick(f.combo_Freq, key);
+        ASSERT_NE(f.combo_Freq->currentText(), before);
+        EXPECT_FALSE(state_.HamlogPicked) << "arrow key";
+    }
+    QCoreApplication::processEvents();
+    state_.HamlogPicked = true;
+    QWheelEvent wheel(QPointF(5, 5), f.combo_Freq->mapToGlobal(QPointF(5, 5)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.combo_Freq, &wheel);
+    ASSERT_EQ(f.combo_Freq->currentText(), "14020");
+    EXPECT_FALSE(state_.HamlogPicked) << "wheel";
+
+    // The pick writing a listed frequency, then the user leaving the field:
+    // the list takes up the text, but nothing was edited.
+    QCoreApplication::processEvents();
+    state_.HamlogPicked = true;
+    f.combo_Freq->setEditText("7003.3");
+    QTest::keyClick(f.combo_Freq, Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), f.combo_Freq);
+    EXPECT_EQ(f.combo_Freq->currentText(), "7003.3");
+    EXPECT_TRUE(state_.HamlogPicked);
 }
 
 TEST_F(MainWindowTest, OperatingStyleListFollowsTheUser) {
