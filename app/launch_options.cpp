@@ -7,7 +7,14 @@
 namespace pelorin::app {
 namespace {
 
-std::string WithoutTrailingSlashes(std::string base) {
+// The service is reached over plain HTTP, so a bare "host:port" means that;
+// read as it stands, "localhost:8631" would be an address of scheme
+// "localhost" and the browser would show nothing.
+std::string ServiceBase(std::string_view given) {
+    if (given.empty())
+        return {};
+    std::string base(given.find("://") == std::string_view::npos ? "http://" : "");
+    base += given;
     while (!base.empty() && base.back() == '/')
         base.pop_back();
     return base;
@@ -19,16 +26,17 @@ LaunchOptions ReadLaunchOptions(std::span<const std::string> arguments,
                                 std::string defaultServiceBase) {
     constexpr std::string_view kService = "--service";
     LaunchOptions options;
-    options.serviceBase = std::move(defaultServiceBase);
+    std::string_view given = defaultServiceBase;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == kService && i + 1 < arguments.size())
-            options.serviceBase = arguments[++i];
+            given = arguments[++i];
         else if (argument.starts_with(kService) && argument.size() > kService.size() &&
                  argument[kService.size()] == '=')
-            options.serviceBase = argument.substr(kService.size() + 1);
+            given = argument.substr(kService.size() + 1);
     }
-    options.serviceBase = WithoutTrailingSlashes(std::move(options.serviceBase));
+    // An empty address would load nothing at all: keep the default then.
+    options.serviceBase = ServiceBase(given.empty() ? defaultServiceBase : given);
     options.dumpPages = web::PageDumpRequested(arguments);
     return options;
 }

@@ -12,8 +12,8 @@ struct LaunchOptions {
 };
 
 // `arguments` begins with the program's own path. "--service URL" (or
-// "--service=URL") replaces `defaultServiceBase`; unknown arguments are left
-// to others.
+// "--service=URL") replaces `defaultServiceBase`; an address without a scheme
+// is taken as http. Unknown arguments are left to others.
 LaunchOptions ReadLaunchOptions(std::span<const std::string> arguments,
                                 std::string defaultServiceBase);
 

@@ -23,6 +23,9 @@ TEST(ReadLaunchOptions, ServiceAndDumpSwitchAnywhere) {
         {{"/textout"}, kDefault, true},
         {{"pelorin", "-textout", "/textout2"}, kDefault, false},
         {{"pelorin", "--service"}, kDefault, false}, // no address follows
+        {{"pelorin", "--service="}, kDefault, false},
+        {{"pelorin", "--service", "localhost:8632/"}, "http://localhost:8632", false},
+        {{"pelorin", "--service", "https://kumovi.example.jp"}, "https://kumovi.example.jp", false},
     };
     for (const Case& c : cases) {
         const LaunchOptions options = ReadLaunchOptions(c.arguments, kDefault);

@@ -1,16 +1,20 @@
 #include "web_test_support.h"
 
 #include "web/qt/engine_environment.h"
+#include "web/qt/posting_browser.h"
+#include "web/qt/script_literal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/prctl.h>
 
 namespace pelorin::testing {
@@ -53,18 +57,40 @@ QByteArray Standin::Submissions() const {
 }
 
 QVariant RunScript(QWebEnginePage* page, const QString& script) {
-    QVariant result;
-    bool done = false;
-    QEventLoop loop;
-    page->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-        loop.quit();
+    // Shared with the callback, which may still come after the wait gave up.
+    struct Answer {
+        QVariant value;
+        bool done = false;
+        QEventLoop loop;
+    };
+    const auto answer = std::make_shared<Answer>();
+    page->runJavaScript(script, [answer](const QVariant& value) {
+        answer->value = value;
+        answer->done = true;
+        answer->loop.quit();
     });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    if (!done)
-        loop.exec();
-    return result;
+    QTimer::singleShot(5000, &answer->loop, &QEventLoop::quit);
+    if (!answer->done)
+        answer->loop.exec();
+    return answer->value;
+}
+
+QStringList FieldValueAndColour(QWebEnginePage* page, const QString& name) {
+    return RunScript(page, QString("(function(){ var e = document.getElementsByName(%1)[0];"
+                                   " return [e.value, getComputedStyle(e).backgroundColor]; })()")
+                               .arg(browser::ScriptStringLiteral(name)))
+        .toStringList();
+}
+
+bool HandledAfter(browser::PostingBrowser* browser, const std::function<void()>& action,
+                  bool* prefilled) {
+    QSignalSpy handled(browser, &browser::PostingBrowser::documentHandled);
+    action();
+    if (!handled.wait(15000))
+        return false;
+    if (prefilled)
+        *prefilled = handled.first().at(1).toBool();
+    return true;
 }
 
 int RunWebEngineTests(int argc, char* argv[]) {

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,11 +26,9 @@
 namespace pelorin {
 namespace {
 
+using testing::kLightGreen;
 using testing::RunScript;
 using testing::Standin;
-
-const QString kYellow = "rgb(255, 255, 0)";
-const QString kLightGreen = "rgb(63, 255, 63)";
 
 class PostingRoadTest : public ::testing::Test {
 protected:
@@ -87,22 +84,12 @@ protected:
 
     // Runs `action` and waits until the browser is done with the page it loads.
     bool LoadedBy(const std::function<void()>& action, bool* prefilled = nullptr) {
-        QSignalSpy handled(form_->Browser(), &browser::PostingBrowser::documentHandled);
-        action();
-        if (!handled.wait(15000))
-            return false;
-        if (prefilled)
-            *prefilled = handled.first().at(1).toBool();
-        return true;
+        return testing::HandledAfter(form_->Browser(), action, prefilled);
     }
 
     QVariant Js(const QString& script) { return RunScript(form_->CppWebBrowser1->page(), script); }
-
     QStringList Field(const QString& name) {
-        return Js(QString("(function(){ var e = document.getElementsByName('%1')[0];"
-                          " return [e.value, getComputedStyle(e).backgroundColor]; })()")
-                      .arg(name))
-            .toStringList();
+        return testing::FieldValueAndColour(form_->CppWebBrowser1->page(), name);
     }
 
     Standin standin_;

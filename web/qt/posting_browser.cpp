@@ -69,37 +69,45 @@ void PostingBrowser::DownloadComplete() {
 void PostingBrowser::DocumentComplete(bool ok) {
     stop_->setEnabled(false);
     const QUrl url = view_->page()->url();
-    // A failed load leaves no document of the service to fill, and only the
-    // posting page's own origin may receive the spot and the password.
-    if (!ok || !hooks_.postingPageAddress || !SameOrigin(url, QUrl(hooks_.postingPageAddress()))) {
+    // A failed load leaves no document to read.
+    if (!ok) {
         emit documentHandled(url, false);
         return;
     }
     const quint64 pass = ++passes_;
     const quint64 load = loads_;
+    // The document's own address comes with its body, so the origin check
+    // below is about the very text that was read.
     const QString read = QStringLiteral("(function () {"
                                         "  if (!document.body) return null;"
                                         "  window.pelorinPass = %1;"
-                                        "  return document.body.innerHTML;"
+                                        "  return [document.URL, document.body.innerHTML];"
                                         "})()")
                              .arg(pass);
     QPointer<PostingBrowser> self(this);
     view_->page()->runJavaScript(
-        read, QWebEngineScript::ApplicationWorld, [self, pass, load, url](const QVariant& body) {
+        read, QWebEngineScript::ApplicationWorld, [self, pass, load, url](const QVariant& answer) {
             if (!self)
                 return;
-            if (load != self->loads_ || body.typeId() != QMetaType::QString) {
+            const QStringList document = answer.toStringList();
+            if (load != self->loads_ || answer.typeId() != QMetaType::QVariantList ||
+                document.size() != 2) {
                 emit self->documentHandled(url, false);
                 return;
             }
-            self->Rewrite(body.toString(), pass, url);
+            self->Rewrite(QUrl(document[0]), document[1], pass);
         });
 }
 
-void PostingBrowser::Rewrite(const QString& body, quint64 pass, const QUrl& url) {
+void PostingBrowser::Rewrite(const QUrl& url, const QString& body, quint64 pass) {
     const std::string page = ToOlderSerialisation(body.toStdString());
     if (hooks_.dumpPage)
         hooks_.dumpPage(text::Utf8ToCp932(page));
+    // Only the posting page's own origin may receive the spot and the password.
+    if (!hooks_.postingPageAddress || !SameOrigin(url, QUrl(hooks_.postingPageAddress()))) {
+        emit documentHandled(url, false);
+        return;
+    }
     const web::SpotSnapshot spot =
         hooks_.takeSnapshot ? hooks_.takeSnapshot() : web::SpotSnapshot{};
     const std::string filled = web::PrefillPostingPage(page, spot, text::Encoding::Utf8);

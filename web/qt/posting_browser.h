@@ -27,8 +27,9 @@ struct PostingBrowserHooks {
 bool SameOrigin(const QUrl& a, const QUrl& b);
 
 // Gives the main window's web view its behaviour: Stop button states from the
-// engine's load signals, the new-window policy, no error pages, and the
-// pre-fill of each completed document of the posting page's origin.
+// engine's load signals, the new-window policy, no error pages, the dump of
+// each completed document and the pre-fill of those of the posting page's
+// origin.
 class PostingBrowser : public QObject {
     Q_OBJECT
 public:
@@ -48,7 +49,7 @@ signals:
 private:
     void DownloadComplete();
     void DocumentComplete(bool ok);
-    void Rewrite(const QString& body, quint64 pass, const QUrl& url);
+    void Rewrite(const QUrl& url, const QString& body, quint64 pass);
 
     QPointer<QWebEngineView> view_;
     QPointer<QAbstractButton> stop_;
