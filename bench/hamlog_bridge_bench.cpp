@@ -42,7 +42,7 @@ struct Bench {
                testkit::ReplyRule("record:*", testkit::RecordReply(record));
     }
 
-    Bench() : hamlog("Turbo HAMLOG Ver5.30", Scenario()) {}
+    Bench() : hamlog("Hamlog Ver5.30", Scenario()) {}
 };
 
 Bench& Shared() {

@@ -35,8 +35,8 @@ using hamlog::testkit::SubstituteHamlog;
 using text::Utf8ToCp932;
 using Clock = std::chrono::steady_clock;
 
-const QString kYellow = "rgb(255, 255, 0)";
-const QString kLightGreen = "rgb(63, 255, 63)";
+using testing::kLightGreen;
+using testing::kYellow;
 
 // A record with the given call and remark; texts as UTF-8.
 std::array<std::string, 14> Record(const std::string& call, const char* remarks1 = "") {
@@ -109,12 +109,7 @@ protected:
     }
 
     QStringList Field(const QString& name) {
-        return testing::RunScript(
-                   form1_->CppWebBrowser1->page(),
-                   QString("(function(){ var e = document.getElementsByName('%1')[0];"
-                           " return [e.value, getComputedStyle(e).backgroundColor]; })()")
-                       .arg(name))
-            .toStringList();
+        return testing::FieldValueAndColour(form1_->CppWebBrowser1->page(), name);
     }
 
     testing::Standin standin_;
@@ -126,9 +121,9 @@ protected:
 };
 
 TEST_F(HamlogPickUnderWineTest, PickedRecordFillsTheSpotAndOpensThePrefilledPostingPage) {
-    SubstituteHamlog current("Turbo HAMLOG/Win Ver5.30",
+    SubstituteHamlog current("Hamlog Ver5.30",
                              Scenario("NEW", false, "QRP □13埼玉県-05,KAWAGOE 移動運用"));
-    SubstituteHamlog old("Turbo HAMLOG/Win Ver5.25", Scenario("OLD", true));
+    SubstituteHamlog old("Hamlog Ver5.25", Scenario("OLD", true));
     ASSERT_EQ(current.Error(), "");
     ASSERT_EQ(old.Error(), "");
 
@@ -171,8 +166,8 @@ TEST_F(HamlogPickUnderWineTest, PickedRecordFillsTheSpotAndOpensThePrefilledPost
 }
 
 TEST_F(HamlogPickUnderWineTest, HungHamlogCostsOneTimeLimitAndTheWindowsStayResponsive) {
-    SubstituteHamlog hung("Turbo HAMLOG/Win Ver5.30", ReplyRule("input", "late", "hang=60000"));
-    SubstituteHamlog healthy("Turbo HAMLOG/Win Ver5.30", Scenario("OK", false));
+    SubstituteHamlog hung("Hamlog Ver5.30", ReplyRule("input", "late", "hang=60000"));
+    SubstituteHamlog healthy("Hamlog Ver5.30", Scenario("OK", false));
     ASSERT_EQ(hung.Error(), "");
     ASSERT_EQ(healthy.Error(), "");
 

@@ -49,7 +49,7 @@ TEST(QueryHamlogTest, TwoWindowsOneOldReadFromTheirStartLines) {
     fake.AddWindow(FakeHamlog::OtherWindow(7, "Notepad"));
     fake.AddWindow(Hamlog(100, "A", 12));
     FakeHamlog::Window old = Hamlog(200, "B", 3);
-    old.title = "Turbo HAMLOG/Win Ver5.25";
+    old.title = "Hamlog Ver5.25";
     old.recordsFromLineZero = true;
     fake.AddWindow(old);
 

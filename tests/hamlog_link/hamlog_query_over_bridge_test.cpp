@@ -27,8 +27,8 @@ TEST(HamlogQueryOverBridge, HungWindowCostsOneTimeLimitAndTheOldVersionWindowIsR
         GTEST_SKIP() << reason;
     }
     ASSERT_EQ(pelorin::hamlog::testkit::PrepareWine(), "");
-    SubstituteHamlog hung("Turbo HAMLOG Ver5.30", ReplyRule("input", "late", "hang=4000"));
-    SubstituteHamlog old("Turbo HAMLOG Ver5.25",
+    SubstituteHamlog hung("Hamlog Ver5.30", ReplyRule("input", "late", "hang=4000"));
+    SubstituteHamlog old("Hamlog Ver5.25",
                          ReplyRule("input", RecordReply(Record("JA1IN"))) +
                              ReplyRule("selected", RecordReply(Record("JA1SEL"), true)) +
                              ReplyRule("count", "Count=12\r\n") +

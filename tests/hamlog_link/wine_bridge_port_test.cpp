@@ -53,7 +53,7 @@ protected:
 #define ASSERT_STARTED(substitute) ASSERT_EQ((substitute).Error(), "")
 
 TEST_F(WineBridge, EnumerationFindsEachSubstituteWithItsClassAndExactTitle) {
-    const std::string ascii = "Turbo HAMLOG/Win Ver5.25";
+    const std::string ascii = "Hamlog Ver5.25";
     const std::string japanese = Utf8ToCp932("ハムログ　入力画面 Ver5.30 －局");
     SubstituteHamlog first(ascii, "");
     SubstituteHamlog second(japanese, "");
