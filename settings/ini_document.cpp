@@ -1,5 +1,6 @@
 #include "settings/ini_document.h"
 
+#include "text/hex_digit.h"
 #include "text/number_text.h"
 #include "text/trim.h"
 
@@ -67,16 +68,6 @@ std::string_view DropQuotes(std::string_view v) {
     return v;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 std::optional<std::int32_t> ParseIniInteger(std::string_view t) {
@@ -95,7 +86,7 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view t) {
         if (digits.empty() || digits.size() > 8)
             return std::nullopt;
         for (char c : digits) {
-            const int d = HexDigit(c);
+            const int d = text::HexDigitValue(c);
             if (d < 0)
                 return std::nullopt;
             value = value * 16 + d;

@@ -1,6 +1,6 @@
 #include "hamlog/transport/bridge_protocol.h"
 
-#include "hamlog/transport/hex_digit.h"
+#include "text/hex_digit.h"
 
 #include <charconv>
 #include <vector>
@@ -69,8 +69,8 @@ std::optional<std::optional<std::string>> ParseHexField(std::string_view field) 
     std::string bytes;
     bytes.reserve(field.size() / 2);
     for (std::size_t i = 1; i < field.size(); i += 2) {
-        const int high = HexDigitValue(field[i]);
-        const int low = HexDigitValue(field[i + 1]);
+        const int high = text::HexDigitValue(field[i]);
+        const int low = text::HexDigitValue(field[i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }

@@ -1,22 +1,9 @@
 #include "tools/kumovi_standin/form_decoding.h"
 
 #include "text/cp932_codec.h"
+#include "text/hex_digit.h"
 
 namespace pelorin::standin {
-namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-} // namespace
-
 std::string PercentDecode(std::string_view encoded) {
     std::string out;
     out.reserve(encoded.size());
@@ -24,9 +11,10 @@ std::string PercentDecode(std::string_view encoded) {
         const char c = encoded[i];
         if (c == '+') {
             out += ' ';
-        } else if (c == '%' && i + 2 < encoded.size() && HexValue(encoded[i + 1]) >= 0 &&
-                   HexValue(encoded[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(encoded[i + 1]) * 16 + HexValue(encoded[i + 2]));
+        } else if (c == '%' && i + 2 < encoded.size() && text::HexDigitValue(encoded[i + 1]) >= 0 &&
+                   text::HexDigitValue(encoded[i + 2]) >= 0) {
+            out += static_cast<char>(text::HexDigitValue(encoded[i + 1]) * 16 +
+                                     text::HexDigitValue(encoded[i + 2]));
             i += 2;
         } else {
             out += c;

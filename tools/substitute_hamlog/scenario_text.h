@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hamlog/transport/hex_digit.h"
+#include "text/hex_digit.h"
 
 #include <cstdio>
 #include <string>
@@ -24,10 +24,10 @@ inline std::string UnescapeScenarioText(std::string_view in) {
             out.push_back('\n');
         } else if (next == 't') {
             out.push_back('\t');
-        } else if (next == 'x' && i + 2 < in.size() && hamlog::HexDigitValue(in[i + 1]) >= 0 &&
-                   hamlog::HexDigitValue(in[i + 2]) >= 0) {
-            out.push_back(static_cast<char>(hamlog::HexDigitValue(in[i + 1]) * 16 +
-                                            hamlog::HexDigitValue(in[i + 2])));
+        } else if (next == 'x' && i + 2 < in.size() && text::HexDigitValue(in[i + 1]) >= 0 &&
+                   text::HexDigitValue(in[i + 2]) >= 0) {
+            out.push_back(static_cast<char>(text::HexDigitValue(in[i + 1]) * 16 +
+                                            text::HexDigitValue(in[i + 2])));
             i += 2;
         } else {
             out.push_back(next);

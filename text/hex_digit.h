@@ -1,8 +1,8 @@
 #pragma once
 
-// Shared by the bridge's line protocol and the substitute Hamlog's scenario
-// texts; both are built with MinGW-w64 too, so this stays plain C++.
-namespace pelorin::hamlog {
+// Header-only and free of other includes: the Hamlog bridge and the
+// substitute Hamlog, built with MinGW-w64, use it too.
+namespace pelorin::text {
 
 // The value of a hexadecimal digit of either case, -1 for any other byte.
 constexpr int HexDigitValue(char c) {
@@ -15,4 +15,4 @@ constexpr int HexDigitValue(char c) {
     return -1;
 }
 
-} // namespace pelorin::hamlog
+} // namespace pelorin::text
