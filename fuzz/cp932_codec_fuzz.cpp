@@ -55,8 +55,12 @@ bool IsUtf8(std::string_view s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
-    // As code page 932: decoding never fails, and both decoders agree.
+    // As code page 932: decoding never fails (every byte yields at least a
+    // substitute, so only an empty text decodes to nothing), and both
+    // decoders agree.
     const std::string utf8 = Cp932ToUtf8(bytes);
+    if (utf8.empty() != bytes.empty())
+        std::abort();
     if (Utf8ToCp932(utf8) != Utf16ToCp932(Cp932ToUtf16(bytes)))
         std::abort();
 

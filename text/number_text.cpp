@@ -133,9 +133,17 @@ std::string FormatInt(std::int64_t value) {
 }
 
 std::string FormatZeroPadded2(std::int64_t value) {
-    std::string digits = FormatInt(value < 0 ? -value : value);
-    if (digits.size() < (value < 0 ? 1u : 2u))
-        digits.insert(0, (value < 0 ? 1u : 2u) - digits.size(), '0');
+    // The magnitude as unsigned: negating the smallest value would overflow.
+    const std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                              : static_cast<std::uint64_t>(value);
+    char buf[24];
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, magnitude);
+    (void)ec;
+    std::string digits(buf, ptr);
+    // The width of 2 includes the sign.
+    const std::size_t width = value < 0 ? 1 : 2;
+    if (digits.size() < width)
+        digits.insert(0, width - digits.size(), '0');
     return value < 0 ? "-" + digits : digits;
 }
 

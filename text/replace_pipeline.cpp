@@ -167,20 +167,24 @@ std::string ReplacePipeline::Run(std::string_view text, std::size_t pieceSize) c
     std::string out;
     out.reserve(text.size() + text.size() / 8 + 256);
     // While the steps work on one piece in the cache, the next piece of the
-    // text and of the result are fetched from memory, a share before each
-    // step, so that a text larger than the cache costs hardly more per byte.
-    // (The loops stay inline: a helper holding only prefetches counts as a
-    // function without effect and is dropped by the optimiser.)
+    // text and the result bytes of this piece are fetched from memory, a
+    // share before each step, so that a text larger than the cache costs
+    // hardly more per byte. (The loops stay inline: a helper holding only
+    // prefetches counts as a function without effect and is dropped by the
+    // optimiser.)
     const std::size_t share = (pieceSize / stages.size() + 63) & ~std::size_t{63};
-    auto flow = [&](std::size_t next, bool last) {
+    auto flow = [&](std::size_t nextPiece, bool last) {
         for (std::size_t k = 0; k < stages.size(); ++k) {
-            const std::size_t begin = std::min(next + k * share, text.size());
-            const std::size_t end = std::min({begin + share, next + pieceSize, text.size()});
+            // Stage k's share of the next piece: text bytes [begin, end).
+            const std::size_t begin = std::min(nextPiece + k * share, text.size());
+            const std::size_t end = std::min({begin + share, nextPiece + pieceSize, text.size()});
             for (std::size_t i = begin; i < end; i += 64)
                 __builtin_prefetch(text.data() + i, 0, 0);
-            const std::size_t ahead = out.size() + (begin - std::min(next, begin));
-            const std::size_t aheadEnd = std::min(ahead + (end - begin), out.capacity());
-            for (std::size_t i = ahead; i < aheadEnd; i += 64)
+            // The same share of the result bytes the current piece is about
+            // to fill: the last stage appends them at the result's end.
+            const std::size_t outBegin = out.size() + (begin - std::min(nextPiece, begin));
+            const std::size_t outEnd = std::min(outBegin + (end - begin), out.capacity());
+            for (std::size_t i = outBegin; i < outEnd; i += 64)
                 __builtin_prefetch(out.data() + i, 1, 3);
             stages[k].Pass(k + 1 < stages.size() ? &stages[k + 1] : nullptr, out, last);
         }

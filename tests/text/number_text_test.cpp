@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 using namespace pelorin::text;
@@ -72,6 +73,8 @@ TEST(Format, PrintfStyle) {
     EXPECT_EQ(FormatZeroPadded2(5), "05");
     EXPECT_EQ(FormatZeroPadded2(123), "123");
     EXPECT_EQ(FormatZeroPadded2(-5), "-5");
+    EXPECT_EQ(FormatZeroPadded2(0), "00");
+    EXPECT_EQ(FormatZeroPadded2(INT64_MIN), "-9223372036854775808");
     EXPECT_EQ(FormatFixed1(7.00325 * 1000 + 0.00001), "7003.3");
     EXPECT_EQ(FormatFixed1(14020.00001), "14020.0");
     EXPECT_EQ(FormatFixed1(0.00001), "0.0");
