@@ -11,6 +11,8 @@ struct Band {
     double upperKhz;
 };
 
+// One row per line, as the table is read.
+// clang-format off
 inline constexpr std::array<Band, 24> kBandTable = {{
     {135.7, 137.8001},
     {1810, 1825.0001},
@@ -37,5 +39,6 @@ inline constexpr std::array<Band, 24> kBandTable = {{
     {10000000, 10250000.0001},
     {10450000, 10500000.0001},
 }};
+// clang-format on
 
 } // namespace pelorin::spot

@@ -7,6 +7,8 @@ namespace pelorin::spot {
 
 // Fixed item lists of the operating style and mode drop-downs, as UTF-8. The
 // settings file stores indexes into them, so their order never changes.
+// One row per line, as the table is read.
+// clang-format off
 inline constexpr std::array<std::string_view, 11> kOperatingStyleItems = {
     "選択なし",
     "QRP",
@@ -25,6 +27,7 @@ inline constexpr std::array<std::string_view, 13> kModeItems = {
     "選択してください", "SSB", "CW", "FM", "AM", "RTTY", "PSK", "SSTV", "WS", "WiRES", "ATV",
     "BEACON", "TV Stn",
 };
+// clang-format on
 
 enum OperatingStyle : int {
     kStyleNone = 0,
